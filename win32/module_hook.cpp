@@ -5,12 +5,16 @@
 
 extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved);
 
+// Defined by the resource data generated from the module's .rc file, when it has one.
+extern "C" __attribute__((weak, visibility("hidden"))) const unsigned char w32ModuleResourceData[];
+
 namespace {
 
 HINSTANCE hookInstance;
 
 __attribute__((constructor)) void attachModule() {
-    hookInstance = w32AttachModule(reinterpret_cast<const void *>(&attachModule));
+    hookInstance = w32AttachModule(reinterpret_cast<const void *>(&attachModule),
+                                   w32ModuleResourceData);
     DllMain(hookInstance, DLL_PROCESS_ATTACH, nullptr);
 }
 

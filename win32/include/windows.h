@@ -7,3 +7,4 @@
 #include "w32/module.h"
 #include "w32/registry.h"
 #include "w32/format.h"
+#include "w32/ole.h"

@@ -16,6 +16,10 @@ W32API BOOL FreeLibrary(HMODULE module);
 W32API DWORD GetModuleFileNameA(HMODULE module, LPSTR fileName, DWORD size);
 
 // Used by the start-up hook that is compiled into every module of the project
-// (win32/module_hook.cpp): registers the module that contains `anchor` and returns its handle.
-W32API HINSTANCE w32AttachModule(const void *anchor);
+// (win32/module_hook.cpp): registers the module that contains `anchor`, with the module's
+// resource data (null when it has none; the format is the dialog manager's), and returns its
+// handle. LoadLibraryA returns the same handle for that module.
+W32API HINSTANCE w32AttachModule(const void *anchor, const void *resources);
+// The resource data that the module registered, or null.
+W32API const void *w32ModuleResources(HINSTANCE module);
 W32API void w32DetachModule(HINSTANCE module);
