@@ -11,3 +11,7 @@ struct WindowPosition {
 };
 
 static_assert(sizeof(WindowPosition) == 8, "the \"position\" value is 8 bytes");
+
+// The plug-in's saved dialog position, module-wide; read by FileFilterInitialize, written back by
+// FileFilterUninitialize, updated by the dialog's placement.
+extern WindowPosition dialogPosition;

@@ -1,0 +1,8 @@
+// Opening an entry's file for the readers.
+#pragma once
+
+#include <stdio.h>
+
+// Opens path for binary reading ("rb") when it names a regular file; null otherwise. On Windows
+// opening a directory fails by itself; elsewhere fopen succeeds on one, so it is refused here.
+FILE *openRegularFile(const char *path);
