@@ -3,6 +3,8 @@
 # A plug-in is a shared library named NAME.dll on Windows and NAME.so on POSIX (no "lib"
 # prefix), exporting exactly the four FileFilter entry points. Each plug-in compiles the library
 # entry point itself, so that it keeps its own module handle.
+include(${CMAKE_CURRENT_LIST_DIR}/rc_data.cmake) # disclist_add_rc_data, for RC on POSIX
+
 function(disclist_add_plugin name)
     cmake_parse_arguments(P "" "DEF;RC" "SOURCES;LIBS" ${ARGN})
     add_library(${name} SHARED ${P_SOURCES} ${PROJECT_SOURCE_DIR}/frame/module_entry.cpp)

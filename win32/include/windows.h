@@ -8,3 +8,7 @@
 #include "w32/registry.h"
 #include "w32/format.h"
 #include "w32/ole.h"
+#include "w32/thread.h"
+#include "w32/user.h"
+#include "w32/gdi.h"
+#include "w32/front_end.h"
