@@ -21,7 +21,7 @@ struct Position {
 } // namespace
 
 void printText(std::string &out, const FileList *root, const std::string &directory) {
-    appendEscaped(out, directory.data(), directory.size(), EscapeStyle::text);
+    appendEscaped(out, directory.data(), directory.size(), EscapeStyle::message);
     out += '\n';
     // Depth first, parent before children, with an explicit stack so that depth costs no stack.
     std::vector<Position> stack;

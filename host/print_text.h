@@ -7,7 +7,8 @@
 //         01 Intro.mp3  3.21MB
 //       cover.jpg  48.00KB
 //
-// Texts are written as UTF-8 with EscapeStyle::text.
+// Names and comments are written as UTF-8 with EscapeStyle::text, the directory with
+// EscapeStyle::message.
 #pragma once
 
 #include "frame/filefilter.h"

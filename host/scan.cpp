@@ -28,7 +28,7 @@ std::string narrowName(const fs::path &path) {
 }
 
 std::string describe(const fs::path &path) {
-    return escaped(narrowName(path), EscapeStyle::text);
+    return escaped(narrowName(path), EscapeStyle::message);
 }
 
 struct PendingDirectory {
@@ -67,11 +67,11 @@ bool scanTree(const std::string &directory, ScannedTree *tree, std::vector<std::
     std::error_code ec;
     fs::file_status rootStatus = fs::status(rootPath, ec);
     if (ec || !fs::exists(rootStatus)) {
-        *error = "no such directory: " + escaped(directory, EscapeStyle::text);
+        *error = "no such directory: " + escaped(directory, EscapeStyle::message);
         return false;
     }
     if (!fs::is_directory(rootStatus)) {
-        *error = "not a directory: " + escaped(directory, EscapeStyle::text);
+        *error = "not a directory: " + escaped(directory, EscapeStyle::message);
         return false;
     }
 

@@ -199,7 +199,8 @@ bool parseSection(const std::string &line, std::string *path, std::string *error
         return false;
     }
     *path = inner.size() > rootLength ? inner.substr(rootLength + 1) : std::string();
-    if (!path->empty() && (path->front() == '\\' || path->back() == '\\' ||
+    bool separatorGiven = inner.size() > rootLength;
+    if (separatorGiven && (path->empty() || path->front() == '\\' || path->back() == '\\' ||
                            path->find("\\\\") != std::string::npos)) {
         *error = "empty key name in the path";
         return false;

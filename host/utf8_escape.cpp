@@ -58,10 +58,10 @@ void appendEscaped(std::string &out, const char *bytes, size_t length, EscapeSty
         }
         ++i;
         if (byte == '\\') {
-            out += "\\\\";
+            out += style == EscapeStyle::message ? "\\" : "\\\\";
         } else if (byte == '"' && style == EscapeStyle::json) {
             out += "\\\"";
-        } else if (byte < 0x20 || (byte == 0x7F && style == EscapeStyle::text)) {
+        } else if (byte < 0x20 || (byte == 0x7F && style != EscapeStyle::json)) {
             const char *shortForm = nullptr;
             if (style == EscapeStyle::json) {
                 switch (byte) {

@@ -10,6 +10,9 @@ enum class EscapeStyle {
     // Plain text: also a backslash as "\\" and each control character as \u00XX, so that the
     // escapes above are never ambiguous and an entry always stays on its line.
     text,
+    // Messages and the listing's first line (a path the user typed): as text, but a backslash
+    // stays as it is, so Windows paths read as typed.
+    message,
     // Inside a JSON string: '"' and '\\' escaped, control characters as \b \f \n \r \t or
     // \u00XX, as JSON requires.
     json,
