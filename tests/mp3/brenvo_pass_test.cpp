@@ -218,3 +218,36 @@ TEST_F(Brenvo, PathsThatDoNotFit) {
 }
 
 } // namespace
+
+namespace {
+
+// The sample tree of examples/: real encoders' and taggers' files through the real plug-in.
+TEST_F(Brenvo, SampleTree) {
+    key.remove("string");
+    key.remove("commstring");
+    initialize();
+    Listing top;
+    for (const char *name : {"01-morning.mp3", "02-street.mp3", "03-boats.mp3", "session-notes.mp3",
+                             "untagged-demo.mp3"})
+        top.file(name);
+    top.directory("Live").file("encore.mp3");
+    FileList *list = top.finish();
+    run(list, std::string(DISCLIST_SOURCE_DIR) + "/examples/music");
+    const struct {
+        const char *name, *comment;
+    } expected[] = {
+        {"Morning Light - The Quiet Rooms", "0:02"},
+        {"Second Street - The Quiet Rooms", "0:03"},
+        {"Paper Boats - The Quiet Rooms", "0:02"},
+        {"session-notes.mp3", "1.43MB"},
+        {"untagged-demo.mp3", "0:02"},
+    };
+    for (size_t i = 0; i < 5; ++i) {
+        EXPECT_STREQ(top.entries[i].name, expected[i].name);
+        EXPECT_STREQ(top.entries[i].comment, expected[i].comment);
+    }
+    EXPECT_STREQ(top.subdirectories[0].entries[0].name, "Last Call (Live) - The Quiet Rooms");
+    EXPECT_STREQ(top.subdirectories[0].entries[0].comment, "0:02");
+}
+
+} // namespace
