@@ -1,9 +1,8 @@
-// brenvo's settings dialog is not built yet: until it is, report what the platform reports for
-// a dialog that cannot be created.
-#include "frame/filefilter.h"
+// brenvo's settings dialog: the renamers' dialog with the MP3 renamer's sample.
+#include "brenvo_profile.h"
+
+#include "frame/renamer_dialog.h"
 
 extern "C" int32_t __cdecl FileFilterUserInterface(FileFilterInfo *info, HWND parent) {
-    (void)info;
-    (void)parent;
-    return -1;
+    return renamerUserInterface(info, parent, brenvoProfile);
 }
