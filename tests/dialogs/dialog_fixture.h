@@ -15,16 +15,27 @@ struct DialogPlugin {
     PluginModule plugin;
     ScratchKey key;
     FileFilterInfo info{};
+    bool initialized = false; // FileFilterInitialize accepted the record, not yet undone
 
     explicit DialogPlugin(const char *name) : plugin(name), key(name) {}
+    ~DialogPlugin() {
+        if (initialized) uninitialize();
+    }
+    DialogPlugin(const DialogPlugin &) = delete;
+    DialogPlugin &operator=(const DialogPlugin &) = delete;
 
     bool initialize() {
+        if (initialized) uninitialize();
         info = FileFilterInfo{};
         info.version = 2;
         info.settingsKey = key.key;
-        return plugin.loaded() && plugin.initialize(&info) == 1;
+        initialized = plugin.loaded() && plugin.initialize(&info) == 1;
+        return initialized;
     }
-    int32_t uninitialize() { return plugin.uninitialize(&info); }
+    int32_t uninitialize() {
+        initialized = false;
+        return plugin.uninitialize(&info);
+    }
     int32_t open(HWND parent, std::vector<DialogStep> steps) {
         return runDialog([&] { return plugin.userInterface(&info, parent); }, std::move(steps));
     }

@@ -51,4 +51,19 @@ TEST(DialogTemplate, Numberer) {
     }
 }
 
+INT_PTR CALLBACK neverCalled(HWND, UINT, WPARAM, LPARAM) {
+    ADD_FAILURE() << "a dialog without a template got a message";
+    return FALSE;
+}
+
+TEST(DialogTemplate, MissingTemplateGivesMinusOne) {
+    PluginModule plugin("quorrel");
+    ASSERT_TRUE(plugin.loaded());
+    // No dialog 102 in the plug-in, no dialog at all in the program (a null module).
+    EXPECT_EQ(DialogBoxParamA(plugin.module, MAKEINTRESOURCEA(102), nullptr, neverCalled, 0), -1);
+    EXPECT_EQ(DialogBoxParamA(nullptr, MAKEINTRESOURCEA(101), nullptr, neverCalled, 0), -1);
+    // Without an initialized record the plug-in shows no dialog either.
+    EXPECT_EQ(plugin.userInterface(nullptr, nullptr), -1);
+}
+
 } // namespace
