@@ -70,8 +70,7 @@ INT_PTR command(HWND dialog, int id) {
         return TRUE;
     case enableBox:
         // The box ticks and clears itself; the dependent controls follow it.
-        SendMessageA(dialog, WM_USER, 0, 0);
-        return TRUE;
+        return SendMessageA(dialog, WM_USER, 0, 0);
     }
     return FALSE;
 }

@@ -353,6 +353,29 @@ TEST_P(RenamerDialog, OkWithTheBoxClearStoresTheTemplatesAsShown) {
     EXPECT_EQ(storedEnabled(), 0u);
 }
 
+TEST_P(RenamerDialog, EscapeAndTheCloseBoxCancelEnterIsOk) {
+    struct Case {
+        const char *name;
+        std::function<void(HWND)> close;
+        int32_t result;
+    } cases[] = {
+        {"Escape", [](HWND) { pressKey(VK_ESCAPE); }, 0},
+        {"close box", [](HWND dialog) { clickCloseBox(dialog); }, 0},
+        {"Enter", [](HWND) { pressKey(VK_RETURN); }, 1},
+    };
+    for (const Case &c : cases) {
+        initialize(1);
+        int32_t result = renamer.open(nullptr, {[&](HWND dialog) {
+                                          type("!"); // into the name edit, which has the focus
+                                          c.close(dialog);
+                                      }});
+        EXPECT_EQ(result, c.result) << c.name;
+        EXPECT_STREQ(settings().nameTemplate,
+                     c.result ? "!%title% - %artist%" : "%title% - %artist%")
+            << c.name;
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Renamers, RenamerDialog, ::testing::ValuesIn(renamers),
                          [](const ::testing::TestParamInfo<Renamer> &info) {
                              return std::string(info.param.plugin);
