@@ -13,9 +13,9 @@ struct FileList;
 // One file or subdirectory of a listing; entries of a listing lie 96 bytes apart on 32-bit
 // Windows. Plug-ins change only name, comment and size, in place.
 struct FileEntry {
-    char name[64];     // display name; holds the on-disk name when a pass starts
-    char comment[16];  // short text printed beside the name, a size text such as "1.43MB"
-    int64_t size;      // the value the host sorts by; low half at 80, high half at 84
+    char name[64];    // display name; holds the on-disk name when a pass starts
+    char comment[16]; // short text printed beside the name, a size text such as "1.43MB"
+    int64_t size;     // the value the host sorts by; low half at 80, high half at 84
     uint8_t isDirectory;
     uint8_t reserved[3]; // nobody reads or writes these
     FileList *children;  // the listing of a subdirectory, null for a file
@@ -81,6 +81,6 @@ FILEFILTER_EXPORT int32_t __cdecl FileFilterUninitialize(FileFilterInfo *info);
 typedef int32_t(__cdecl *FileFilterInitializeProc)(FileFilterInfo *info);
 typedef int32_t(__cdecl *FileFilterUserInterfaceProc)(FileFilterInfo *info, HWND parent);
 typedef FileList *(__cdecl *FileFilterExecuteProc)(FileFilterInfo *info, FileList *list,
-                                                    uint32_t passA, uint32_t passB,
-                                                    const char *path);
+                                                   uint32_t passA, uint32_t passB,
+                                                   const char *path);
 typedef int32_t(__cdecl *FileFilterUninitializeProc)(FileFilterInfo *info);

@@ -13,8 +13,8 @@ namespace {
 HINSTANCE hookInstance;
 
 __attribute__((constructor)) void attachModule() {
-    hookInstance = w32AttachModule(reinterpret_cast<const void *>(&attachModule),
-                                   w32ModuleResourceData);
+    hookInstance =
+        w32AttachModule(reinterpret_cast<const void *>(&attachModule), w32ModuleResourceData);
     DllMain(hookInstance, DLL_PROCESS_ATTACH, nullptr);
 }
 
