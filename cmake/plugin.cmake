@@ -2,13 +2,15 @@
 set(DISCLIST_PLUGIN_EXPORTS FileFilterInitialize FileFilterUserInterface FileFilterExecute
                             FileFilterUninitialize)
 
-# disclist_add_plugin(NAME SOURCES files... DEF file [RC file] [LIBS targets...])
+# disclist_add_plugin(NAME SOURCES files... DEF file [RC file] [LIBS targets...] [TEST_DOUBLE])
 #
 # A plug-in is a shared library named NAME.dll on Windows and NAME.so on POSIX (no "lib"
 # prefix), exporting exactly the four FileFilter entry points. Each plug-in compiles the library
-# entry point itself, so that it keeps its own module handle.
+# entry point itself, so that it keeps its own module handle. TEST_DOUBLE marks a plug-in that
+# exists only for tests and may break the contract on purpose (a missing export, say): of its
+# module tables only the imports are checked.
 function(disclist_add_plugin name)
-    cmake_parse_arguments(P "" "DEF;RC" "SOURCES;LIBS" ${ARGN})
+    cmake_parse_arguments(P "TEST_DOUBLE" "DEF;RC" "SOURCES;LIBS" ${ARGN})
     add_library(${name} SHARED ${P_SOURCES} ${PROJECT_SOURCE_DIR}/frame/module_entry.cpp)
     set_target_properties(${name} PROPERTIES PREFIX "")
     target_link_libraries(${name} PRIVATE frame win32 ${P_LIBS})
@@ -20,7 +22,9 @@ function(disclist_add_plugin name)
         if(P_RC)
             target_sources(${name} PRIVATE ${P_RC})
         endif()
-        if(DISCLIST_TESTS)
+        if(DISCLIST_TESTS AND P_TEST_DOUBLE)
+            disclist_add_module_table_test(${name})
+        elseif(DISCLIST_TESTS)
             disclist_add_module_table_test(${name} EXPORTS ${DISCLIST_PLUGIN_EXPORTS})
         endif()
     else()
