@@ -22,7 +22,9 @@ struct OrderedDirectory {
 
 static struct OrderedDirectory *openDirectories;
 
-static int upper(unsigned char c) { return c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c; }
+static int upper(unsigned char c) {
+    return c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c;
+}
 
 static int compareNames(const void *a, const void *b) {
     const unsigned char *x = (const unsigned char *)((const struct dirent *)a)->d_name;
@@ -33,7 +35,9 @@ static int compareNames(const void *a, const void *b) {
     return strcmp((const char *)x, (const char *)y);
 }
 
-static void *next(const char *name) { return dlsym(RTLD_NEXT, name); }
+static void *next(const char *name) {
+    return dlsym(RTLD_NEXT, name);
+}
 
 static DIR *ordered(DIR *stream) {
     struct dirent *(*realReaddir)(DIR *) = (struct dirent * (*)(DIR *)) next("readdir");
@@ -89,7 +93,9 @@ struct dirent *readdir(DIR *stream) {
 /* On 64-bit glibc both calls return the same record. */
 _Static_assert(sizeof(struct dirent) == sizeof(struct dirent64), "one record for both calls");
 
-struct dirent64 *readdir64(DIR *stream) { return (struct dirent64 *)readdir(stream); }
+struct dirent64 *readdir64(DIR *stream) {
+    return (struct dirent64 *)readdir(stream);
+}
 
 int closedir(DIR *stream) {
     int (*real)(DIR *) = (int (*)(DIR *))next("closedir");
