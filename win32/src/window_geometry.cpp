@@ -1,19 +1,21 @@
 // Window rectangles: the screen, frames and captions, dialog units, and moving windows.
 //
 // The subset draws no real font, so dialog units are converted with the fixed base units of
-// an 8-point dialog font at 96 dots per inch: a character cell 6 pixels wide and 13 high, a
-// horizontal dialog unit being a quarter and a vertical one an eighth of it. A top-level
-// window's frame is 4 pixels wide with WS_THICKFRAME, 3 with a dialog frame (WS_DLGFRAME,
-// WS_CAPTION or WS_EX_DLGMODALFRAME) and 1 with WS_BORDER alone; a caption is 18 pixels high.
+// the 8-point dialog font at 96 dots per inch as Wine lays it out: a character cell 6 pixels
+// wide and 12 high, a horizontal dialog unit being a quarter and a vertical one an eighth of
+// it. A top-level window's frame is 4 pixels wide with WS_THICKFRAME, 3 with a dialog frame
+// (WS_DLGFRAME, WS_CAPTION or WS_EX_DLGMODALFRAME) and 1 with WS_BORDER alone; a caption is 19
+// pixels high. A 321 by 154 unit dialog is then 482 by 231 pixels inside, 488 by 256 in all,
+// on both builds.
 #include "window_table.h"
 
 namespace {
 
 const int baseUnitX = 6;
-const int baseUnitY = 13;
+const int baseUnitY = 12;
 const int thickFrame = 4;
 const int dialogFrame = 3;
-const int captionHeight = 18;
+const int captionHeight = 19;
 
 int screenWidth = 1024;
 int screenHeight = 768;
