@@ -219,4 +219,33 @@ TEST_F(Tesmer, AnEmptyPathNamesNoDirectory) {
     EXPECT_STREQ(root.subdirectories[0].entries[0].name, "song.ogg");
 }
 
+// The example tree's Ogg files, made by real encoders, through the default templates.
+TEST_F(Tesmer, RenamesTheExampleTree) {
+    start();
+    Listing root;
+    for (const char *name :
+         {"blank_title.ogg", "cave_song.ogg", "fire.ogg", "no_title.ogg", "voice_memo.ogg"})
+        root.file(name);
+    Listing &live = root.directory("Live");
+    live.file("encore.OGG");
+    live.directory("Bonus").file("hidden_track.ogg");
+    run(root.finish(), std::string(DISCLIST_SOURCE_DIR) + "/examples/music");
+
+    const std::pair<const char *, const char *> expected[] = {
+        {"blank_title.ogg", "1.43MB"}, // a title of one space
+        {"Cave Song - The Ogglodytes", "0:12"},
+        {"Discovering Fire - The Ogglodytes", "0:08"},
+        {"no_title.ogg", "1.43MB"},
+        {"voice_memo.ogg", "1.43MB"}, // Opus, no Vorbis stream
+    };
+    for (size_t i = 0; i < std::size(expected); ++i) {
+        EXPECT_STREQ(root.entries[i].name, expected[i].first);
+        EXPECT_STREQ(root.entries[i].comment, expected[i].second);
+    }
+    EXPECT_STREQ(live.entries[0].name, "Encore - The Ogglodytes");
+    EXPECT_STREQ(live.entries[0].comment, "0:06");
+    EXPECT_STREQ(live.subdirectories[0].entries[0].name, "Hidden Track - The Ogglodytes");
+    EXPECT_STREQ(live.subdirectories[0].entries[0].comment, "0:04");
+}
+
 } // namespace
