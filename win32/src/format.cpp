@@ -2,8 +2,10 @@
 //   % [flags] [width] [.precision] [size] type
 // with the flags '-' (left-justify) and '0' (pad numbers with zeros), a decimal width, a
 // precision (the most characters of a string, the fewest digits of a number), the sizes 'l'
-// (LONG, 32 bits as on Windows) and 'h' (short), and the types d i u x X c s and %%. The
-// output, terminating NUL included, never exceeds 1024 bytes: longer output is cut there.
+// and 'h', and the types d i u x X c s and %%. Integers are 32 bits whatever the size says:
+// 'l' is LONG, as wide as int, and 'h' is accepted and leaves the value as passed, as the
+// platform's formatter does. The output, terminating NUL included, never exceeds 1024 bytes:
+// longer output is cut there.
 #include <windows.h>
 
 #include <stdarg.h>
@@ -35,7 +37,6 @@ struct Spec {
     size_t width = 0;
     bool hasPrecision = false;
     size_t precision = 0;
-    char size = 0; // 'l', 'h' or 0
 };
 
 // Reads a decimal count; huge counts are clamped, since output stops at the limit anyway.
@@ -117,14 +118,13 @@ int wsprintfA(LPSTR buffer, LPCSTR format, ...) {
             spec.hasPrecision = true;
             spec.precision = readCount(p);
         }
-        if (*p == 'l' || *p == 'h') spec.size = *p++;
+        if (*p == 'l' || *p == 'h') ++p; // sizes: accepted, integers stay 32 bits
 
         switch (*p) {
         case 'd':
         case 'i': {
             // Integers arrive promoted to int; LONG is 32 bits, as on Windows.
             long long value = va_arg(args, int);
-            if (spec.size == 'h') value = static_cast<short>(value);
             bool negative = value < 0;
             unsigned long long magnitude = negative ? 0ULL - static_cast<unsigned long long>(value)
                                                     : static_cast<unsigned long long>(value);
@@ -135,7 +135,6 @@ int wsprintfA(LPSTR buffer, LPCSTR format, ...) {
         case 'x':
         case 'X': {
             unsigned long long value = va_arg(args, unsigned int);
-            if (spec.size == 'h') value = static_cast<unsigned short>(value);
             putNumber(out, spec, false, value, *p == 'u' ? 10 : 16, *p == 'X');
             break;
         }

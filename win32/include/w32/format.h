@@ -1,8 +1,8 @@
 // wsprintfA: formatted output into a buffer of at most 1024 bytes (the terminating NUL
 // included; longer output is cut), with the conversions %d %i %u %x %X %c %s and %%, the flags
 // '-' and '0', a width, a precision (most characters of a string, fewest digits of a number)
-// and the sizes 'l' (LONG, 32 bits) and 'h' (short). Returns the number of characters
-// written, not counting the terminating NUL.
+// and the sizes 'l' and 'h', which leave integers 32 bits wide (LONG is 32 bits). Returns the
+// number of characters written, not counting the terminating NUL.
 #pragma once
 
 #include "types.h"
