@@ -62,13 +62,13 @@ bool readFirstPacketSize(FILE *file, unsigned segmentCount, uint32_t *size) {
     unsigned read = 0;
     while (read < segmentCount) {
         int lacing = fgetc(file);
-        if (lacing == EOF) return false;
+        if (lacing == EOF) return false; // the file ends inside the segment table
         ++read;
         *size += uint32_t(lacing);
         if (lacing < 255) break;
     }
     for (; read < segmentCount; ++read)
-        if (fgetc(file) == EOF) return false;
+        if (fgetc(file) == EOF) return false; // the file ends inside the segment table
     return true;
 }
 
@@ -76,10 +76,10 @@ bool readFirstPacketSize(FILE *file, unsigned segmentCount, uint32_t *size) {
 // large as the segment table says. A file that ends inside the packet gives a shorter packet.
 bool readFirstPacket(FILE *file, const unsigned char *header, Packet *packet) {
     uint32_t size = 0;
-    if (!readFirstPacketSize(file, header[segmentCountOffset], &size)) return false;
+    if (!readFirstPacketSize(file, header[segmentCountOffset], &size)) return false; // cut short
     if (size == 0) return true; // an empty packet: nothing to allocate, and no Vorbis header
     packet->bytes = static_cast<unsigned char *>(malloc(size));
-    if (!packet->bytes) return false;
+    if (!packet->bytes) return false; // no memory for the packet
     packet->length = fread(packet->bytes, 1, size, file);
     return true;
 }
@@ -89,7 +89,7 @@ bool readFirstPacket(FILE *file, const unsigned char *header, Packet *packet) {
 bool readHeaderPackets(FILE *file, Packet *identification, Packet *comment) {
     unsigned char header[pageHeaderSize];
     if (!readPageHeader(file, header)) return false; // not an Ogg file, or an empty one
-    if (!readFirstPacket(file, header, identification)) return false;
+    if (!readFirstPacket(file, header, identification)) return false; // cut short, or no memory
     // More than one packet on page 1, a packet that spills onto page 2, or the file ends.
     if (!readPageHeader(file, header)) return false;
     return readFirstPacket(file, header, comment);
