@@ -40,9 +40,11 @@ enum { FILEFILTER_VERSION = 2 };
 // The text, number and flag fields keep their order and widths on every platform; on 32-bit
 // Windows every offset is the one hosts were built against.
 static_assert(sizeof(FileEntry::name) == 64 && sizeof(FileEntry::comment) == 16, "text fields");
+static_assert(offsetof(FileEntry, name) == 0, "FileEntry.name");
 static_assert(offsetof(FileEntry, comment) == 64, "FileEntry.comment");
 static_assert(offsetof(FileEntry, size) == 80, "FileEntry.size");
 static_assert(offsetof(FileEntry, isDirectory) == 88, "FileEntry.isDirectory");
+static_assert(sizeof(FileEntry::size) == 8 && sizeof(FileEntry::isDirectory) == 1, "widths");
 static_assert(offsetof(FileList, count) == 0, "FileList.count");
 static_assert(offsetof(FileFilterInfo, version) == 0, "FileFilterInfo.version");
 static_assert(sizeof(FileFilterInfo::displayName) == 260, "FileFilterInfo.displayName");
@@ -50,6 +52,7 @@ static_assert(sizeof(FileFilterInfo::displayName) == 260, "FileFilterInfo.displa
 static_assert(offsetof(FileEntry, children) == 92, "FileEntry.children");
 static_assert(sizeof(FileEntry) == 96, "FileEntry is 96 bytes");
 static_assert(offsetof(FileList, entries) == 4, "FileList.entries");
+static_assert(sizeof(FileList) == 8, "FileList is 8 bytes");
 static_assert(offsetof(FileFilterInfo, pluginData) == 4, "FileFilterInfo.pluginData");
 static_assert(offsetof(FileFilterInfo, settingsKey) == 8, "FileFilterInfo.settingsKey");
 static_assert(offsetof(FileFilterInfo, displayName) == 12, "FileFilterInfo.displayName");
