@@ -13,6 +13,24 @@ namespace fs = std::filesystem;
 
 namespace {
 
+#if defined(_WIN32)
+#include <windows.h>
+
+// On Windows disclist keeps the plug-ins' settings in the registry (of the test prefix), where
+// they outlive the run whatever --no-save says: tesmer's key is removed before and after, so no
+// other test inherits this one's templates.
+struct ForgetTesmerSettings {
+    ForgetTesmerSettings() { forget(); }
+    ~ForgetTesmerSettings() { forget(); }
+    static void forget() { RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\disclist\\tesmer"); }
+};
+#else
+// The settings file is the test's own and is not saved.
+struct ForgetTesmerSettings {
+    ForgetTesmerSettings() {}
+};
+#endif
+
 // name on disk -> (name, comment) as printed, for every entry of the tree, keyed by its path
 // below the root ("Live/encore.OGG").
 void collect(const JsonValue &entries, const std::string &prefix,
@@ -26,6 +44,7 @@ void collect(const JsonValue &entries, const std::string &prefix,
 
 TEST(TesmerThroughDisclist, RenamesTheOggFilesOfARealTree) {
     TempDir scratch("tesmer-disclist");
+    ForgetTesmerSettings forget;
     const fs::path examples = fs::path(DISCLIST_SOURCE_DIR) / "examples" / "music";
     const fs::path tree = scratch.root / "music";
     const char *files[] = {"cave_song.ogg",
