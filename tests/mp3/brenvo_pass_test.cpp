@@ -217,6 +217,22 @@ TEST_F(Brenvo, PathsThatDoNotFit) {
     EXPECT_STREQ(listing.subdirectories[0].entries[0].name, "x.mp3");
 }
 
+#if !defined(_WIN32)
+// Here a backslash is an ordinary character of a directory's name, in the path that the host
+// hands over and in the name of a subdirectory below it.
+TEST_F(Brenvo, BackslashesInDirectoryNames) {
+    initializeWith("%title%", "%artist%");
+    write("AC\\DC/a.mp3", withId3v1(audioFrames(), "Top A", "1", "", "", 0));
+    write("AC\\DC/Live\\1979/b.mp3", withId3v1(audioFrames(), "Live B", "2", "", "", 0));
+    Listing top;
+    top.file("a.mp3");
+    top.directory("Live\\1979").file("b.mp3");
+    run(top.finish(), root() + "/AC\\DC");
+    EXPECT_STREQ(top.entries[0].name, "Top A");
+    EXPECT_STREQ(top.subdirectories[0].entries[0].name, "Live B");
+}
+#endif
+
 } // namespace
 
 namespace {
