@@ -1,6 +1,15 @@
 #include "brenvo_fixture.h"
 
+#include <atomic>
+#include <chrono>
 #include <filesystem>
+#include <thread>
+
+#if !defined(_WIN32)
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -230,6 +239,37 @@ TEST_F(Brenvo, BackslashesInDirectoryNames) {
     run(top.finish(), root() + "/AC\\DC");
     EXPECT_STREQ(top.entries[0].name, "Top A");
     EXPECT_STREQ(top.subdirectories[0].entries[0].name, "Live B");
+}
+
+// A named pipe called .mp3 is no file to read: opening it for reading would wait for a writer
+// that never comes. It keeps its texts, and the pass goes on to the next entry.
+TEST_F(Brenvo, NamedPipeIsNotOpened) {
+    initializeWith("renamed", "done");
+    std::string pipe = root() + "/pipe.mp3";
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    write("after.mp3", withId3v1(audioFrames(), "T", "A", "", "", 0));
+    std::atomic<bool> finished{false};
+    // Should the pass block in the open, a writer that comes and goes lets it go on.
+    std::thread rescuer([&] {
+        for (int tick = 0; tick < 200 && !finished; ++tick)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        if (finished) return;
+        int writer = open(pipe.c_str(), O_WRONLY | O_NONBLOCK);
+        if (writer >= 0) close(writer);
+    });
+    Listing listing;
+    listing.file("pipe.mp3");
+    listing.file("after.mp3");
+    auto start = std::chrono::steady_clock::now();
+    run(listing);
+    auto waited = std::chrono::duration_cast<std::chrono::milliseconds>(
+        std::chrono::steady_clock::now() - start);
+    finished = true;
+    rescuer.join();
+    EXPECT_LT(waited.count(), 1000) << "the pass waited in the open of a named pipe";
+    EXPECT_STREQ(listing.entries[0].name, "pipe.mp3");
+    EXPECT_STREQ(listing.entries[0].comment, "1.43MB");
+    EXPECT_STREQ(listing.entries[1].name, "renamed");
 }
 #endif
 
