@@ -65,6 +65,28 @@ TEST_F(Brenvo, OutcomeOfOneFile) {
     }
 }
 
+// One listing, one working set: nothing that one file yields shows up in the next entry.
+TEST_F(Brenvo, NoValueReachesTheNextFile) {
+    initializeWith(allFields, streamTexts);
+    write("1.mp3", withId3v1(audioFrames(), "One", "Artist", "Album", "1999", 7));
+    write("2.mp3", withId3v2(Bytes(200), {{"TPE1", "Two"}}));
+    write("3.mp3", audioFrames());
+    write("4.mp3", withId3v1(Bytes(200), "Four", "", "", "", 0));
+    Listing listing;
+    for (const char *name : {"1.mp3", "2.mp3", "3.mp3", "4.mp3"}) listing.file(name);
+    run(listing);
+    const char *const expected[][2] = {
+        {"One|Artist|Album|1999| 7", "128Kbps 0:01"},
+        {"2.mp3|Two|||", " "},
+        {"3.mp3", "128Kbps 0:01"},
+        {"Four||||", " "},
+    };
+    for (size_t i = 0; i < 4; ++i) {
+        EXPECT_STREQ(listing.entries[i].name, expected[i][0]) << i;
+        EXPECT_STREQ(listing.entries[i].comment, expected[i][1]) << i;
+    }
+}
+
 TEST_F(Brenvo, FramesOnlyGetNoTitleFallback) {
     initializeWith("%title%", "[%title%]");
     write("plain.mp3", audioFrames());
