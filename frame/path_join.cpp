@@ -5,11 +5,19 @@
 char pathSeparator(const char *directory) {
     const char *backslash = strrchr(directory, '\\');
     const char *slash = strrchr(directory, '/');
-    if (backslash || slash) return (backslash > slash) ? '\\' : '/';
 #if defined(_WIN32)
+    // Both are separators here; keep to the one that the path already uses.
+    if (backslash || slash) return (backslash > slash) ? '\\' : '/';
     return '\\';
 #else
-    return '/';
+    // Here a backslash is an ordinary character of a name ("AC\DC"). Only a path in the other
+    // platform's form, with a drive ("C:\Music") or a server ("\\server\music") in front and
+    // no slash anywhere, is joined with a backslash.
+    bool drive = ((directory[0] >= 'A' && directory[0] <= 'Z') ||
+                  (directory[0] >= 'a' && directory[0] <= 'z')) &&
+                 directory[1] == ':';
+    bool server = directory[0] == '\\' && directory[1] == '\\';
+    return (!slash && backslash && (drive || server)) ? '\\' : '/';
 #endif
 }
 

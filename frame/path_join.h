@@ -3,8 +3,10 @@
 
 #include <stddef.h>
 
-// The separator of the host's paths: the last '\\' or '/' that directory holds, else the
-// platform's own ('\\' on Windows, '/' elsewhere).
+// The separator of the host's paths. On Windows the last backslash or slash that directory
+// holds, else a backslash. Elsewhere a slash, except for a path without one that starts with a
+// drive (C:\Music) or a server (\\server\music) as Windows paths do: there a backslash
+// separates.
 char pathSeparator(const char *directory);
 
 // Writes directory, one separator and name into out (outSize bytes). With

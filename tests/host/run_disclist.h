@@ -29,12 +29,21 @@ inline std::string readFileBytes(const std::filesystem::path &path) {
 
 inline std::string quoteArgument(const std::string &argument) {
 #if defined(_WIN32)
-    // cmd.exe and the C runtime's parser: double quotes, inner quotes doubled by backslash.
+    // The C runtime's parser: double quotes around the argument; backslashes are literal unless
+    // they stand before a quote, so those before an inner quote or the closing one are doubled
+    // ("C:\dir\" would otherwise end in an escaped quote) and an inner quote gets one more.
     std::string quoted = "\"";
+    size_t backslashes = 0;
     for (char c : argument) {
-        if (c == '"') quoted += '\\';
+        if (c == '\\') {
+            ++backslashes;
+            continue;
+        }
+        quoted.append(c == '"' ? 2 * backslashes + 1 : backslashes, '\\');
         quoted += c;
+        backslashes = 0;
     }
+    quoted.append(2 * backslashes, '\\');
     return quoted + "\"";
 #else
     std::string quoted = "'";

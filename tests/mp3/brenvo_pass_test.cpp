@@ -1,6 +1,15 @@
 #include "brenvo_fixture.h"
 
+#include <atomic>
+#include <chrono>
 #include <filesystem>
+#include <thread>
+
+#if !defined(_WIN32)
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -53,6 +62,28 @@ TEST_F(Brenvo, OutcomeOfOneFile) {
         EXPECT_EQ(run(list, folder.path().string()), list) << c.what;
         EXPECT_STREQ(listing.entries[0].name, c.name) << c.what;
         EXPECT_STREQ(listing.entries[0].comment, c.comment) << c.what;
+    }
+}
+
+// One listing, one working set: nothing that one file yields shows up in the next entry.
+TEST_F(Brenvo, NoValueReachesTheNextFile) {
+    initializeWith(allFields, streamTexts);
+    write("1.mp3", withId3v1(audioFrames(), "One", "Artist", "Album", "1999", 7));
+    write("2.mp3", withId3v2(Bytes(200), {{"TPE1", "Two"}}));
+    write("3.mp3", audioFrames());
+    write("4.mp3", withId3v1(Bytes(200), "Four", "", "", "", 0));
+    Listing listing;
+    for (const char *name : {"1.mp3", "2.mp3", "3.mp3", "4.mp3"}) listing.file(name);
+    run(listing);
+    const char *const expected[][2] = {
+        {"One|Artist|Album|1999| 7", "128Kbps 0:01"},
+        {"2.mp3|Two|||", " "},
+        {"3.mp3", "128Kbps 0:01"},
+        {"Four||||", " "},
+    };
+    for (size_t i = 0; i < 4; ++i) {
+        EXPECT_STREQ(listing.entries[i].name, expected[i][0]) << i;
+        EXPECT_STREQ(listing.entries[i].comment, expected[i][1]) << i;
     }
 }
 
@@ -216,6 +247,53 @@ TEST_F(Brenvo, PathsThatDoNotFit) {
     EXPECT_STREQ(listing.entries[1].comment, "1.43MB");
     EXPECT_STREQ(listing.subdirectories[0].entries[0].name, "x.mp3");
 }
+
+#if !defined(_WIN32)
+// Here a backslash is an ordinary character of a directory's name, in the path that the host
+// hands over and in the name of a subdirectory below it.
+TEST_F(Brenvo, BackslashesInDirectoryNames) {
+    initializeWith("%title%", "%artist%");
+    write("AC\\DC/a.mp3", withId3v1(audioFrames(), "Top A", "1", "", "", 0));
+    write("AC\\DC/Live\\1979/b.mp3", withId3v1(audioFrames(), "Live B", "2", "", "", 0));
+    Listing top;
+    top.file("a.mp3");
+    top.directory("Live\\1979").file("b.mp3");
+    run(top.finish(), root() + "/AC\\DC");
+    EXPECT_STREQ(top.entries[0].name, "Top A");
+    EXPECT_STREQ(top.subdirectories[0].entries[0].name, "Live B");
+}
+
+// A named pipe called .mp3 is no file to read: opening it for reading would wait for a writer
+// that never comes. It keeps its texts, and the pass goes on to the next entry.
+TEST_F(Brenvo, NamedPipeIsNotOpened) {
+    initializeWith("renamed", "done");
+    std::string pipe = root() + "/pipe.mp3";
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    write("after.mp3", withId3v1(audioFrames(), "T", "A", "", "", 0));
+    std::atomic<bool> finished{false};
+    // Should the pass block in the open, a writer that comes and goes lets it go on.
+    std::thread rescuer([&] {
+        for (int tick = 0; tick < 200 && !finished; ++tick)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        if (finished) return;
+        int writer = open(pipe.c_str(), O_WRONLY | O_NONBLOCK);
+        if (writer >= 0) close(writer);
+    });
+    Listing listing;
+    listing.file("pipe.mp3");
+    listing.file("after.mp3");
+    auto start = std::chrono::steady_clock::now();
+    run(listing);
+    auto waited = std::chrono::duration_cast<std::chrono::milliseconds>(
+        std::chrono::steady_clock::now() - start);
+    finished = true;
+    rescuer.join();
+    EXPECT_LT(waited.count(), 1000) << "the pass waited in the open of a named pipe";
+    EXPECT_STREQ(listing.entries[0].name, "pipe.mp3");
+    EXPECT_STREQ(listing.entries[0].comment, "1.43MB");
+    EXPECT_STREQ(listing.entries[1].name, "renamed");
+}
+#endif
 
 } // namespace
 

@@ -45,10 +45,25 @@ TEST(Mp3RenameWalk, NestedCallsGetTheJoinedPathAndPassValuesUnchanged) {
     root.directory("Jazz");
     FileList *list = root.finish();
 
-    for (const char *top : {"C:\\Music", "/srv/music"}) {
+    // The separator that the directory path's own form calls for.
+    const struct {
+        const char *top, *separator;
+    } tops[] = {
+        {"C:\\Music", "\\"},
+        {"/srv/music", "/"},
+#if !defined(_WIN32)
+        // Elsewhere a backslash is a character of a name, unless the path has a drive or
+        // server in front as the other platform writes it.
+        {"/srv/AC\\DC", "/"},
+        {"AC\\DC", "/"},
+        {"\\\\server\\music", "\\"},
+#endif
+    };
+    for (const auto &t : tops) {
+        const char *top = t.top;
         calls.clear();
         EXPECT_EQ(FileFilterExecute(&info, list, 0xDEADBEEF, 0x12345678, top), list);
-        std::string separator = (top[0] == 'C') ? "\\" : "/";
+        std::string separator = t.separator;
         std::string rockPath = std::string(top) + separator + "Rock";
         const std::vector<std::pair<FileList *, std::string>> expected = {
             {list, top},
