@@ -1,9 +1,7 @@
-// The Ogg renamer's settings dialog is not built yet: until it is, report what the platform
-// reports for a dialog that cannot be created.
-#include "filefilter.h"
+// tesmer's settings dialog: the renamers' dialog with the Ogg renamer's sample.
+#include "renamer_dialog.h"
+#include "tesmer_profile.h"
 
 extern "C" int32_t __cdecl FileFilterUserInterface(FileFilterInfo *info, HWND parent) {
-    (void)info;
-    (void)parent;
-    return -1;
+    return renamerUserInterface(info, parent, tesmerProfile);
 }

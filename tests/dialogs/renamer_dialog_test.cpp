@@ -22,6 +22,7 @@ struct Renamer {
     const char *descriptionText;
     const char *sampleName; // the name sample's text while nothing is expanded
     const char *artist;     // the sample's tag values that differ
+    const char *year;
     const char *nameBitrate;
 };
 
@@ -35,6 +36,7 @@ const Renamer renamers[] = {
         "string below.",
         "Filename.mp3",
         "The Band",
+        "1969",
         "128Kbps",
     },
 #if defined(DIALOG_TESTS_HAVE_TESMER)
@@ -46,6 +48,7 @@ const Renamer renamers[] = {
         "string below.",
         "Filename.ogg",
         "The Ogglodytes",
+        "2002",
         "64Kbps",
     },
 #endif
