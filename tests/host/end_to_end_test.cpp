@@ -2,7 +2,7 @@
 // status, its messages and its settings file.
 #include "host/json_reader.h"
 #include "host/run_disclist.h"
-#include "host/scratch_directory.h"
+#include "support/scratch_directory.h"
 
 #include <gtest/gtest.h>
 
@@ -31,8 +31,8 @@ const std::string foreignSettings = header + "[HKEY_CURRENT_USER\\Software\\Else
 
 struct EndToEnd : ::testing::Test {
     ScratchDirectory scratch{"e2e"};
-    fs::path tree = scratch.path / "tree";
-    fs::path settings = scratch.path / "settings.reg";
+    fs::path tree = scratch.path() / "tree";
+    fs::path settings = scratch.path() / "settings.reg";
 
     void SetUp() override {
         scratch.file("tree/a.txt", 5);
@@ -43,7 +43,7 @@ struct EndToEnd : ::testing::Test {
     }
 
     DisclistRun run(std::vector<std::string> arguments) {
-        return runDisclist(arguments, scratch.path);
+        return runDisclist(arguments, scratch.path());
     }
     std::string settingsText() { return readFileBytes(settings); }
 };
@@ -195,11 +195,11 @@ TEST_F(EndToEnd, ErrorsAreOneLineAndLeaveTheSettingsFileAlone) {
         int status;
         std::string message;
     } cases[] = {
-        {with({(scratch.path / "missing").string()}), 1, "no such directory: "},
+        {with({(scratch.path() / "missing").string()}), 1, "no such directory: "},
         {with({plainFile.string()}), 1, "not a directory: "},
         {with({"--plugin", "no_such_plugin", tree.string()}), 1, "plug-in not found: "},
-        {with({"--plugin-dir", scratch.path.string(), "--plugin", "test_refuser", tree.string()}),
-         1, "plug-in not found: " + (scratch.path / "test_refuser").string() + pluginSuffix},
+        {with({"--plugin-dir", scratch.path().string(), "--plugin", "test_refuser", tree.string()}),
+         1, "plug-in not found: " + (scratch.path() / "test_refuser").string() + pluginSuffix},
         {with({"--plugin", "test_incomplete", tree.string()}), 1,
          "lacks the export FileFilterExecute"},
         {with({"--plugin", "test_refuser", tree.string()}), 1, "refused interface version 2"},
@@ -248,7 +248,7 @@ TEST_F(EndToEnd, SettingsAreSavedKeepingWhatTheHostDoesNotKnow) {
     EXPECT_EQ(saved, settingsText());
 
     // A settings file in a directory that does not exist yet.
-    fs::path fresh = scratch.path / "new" / "dir" / "settings.reg";
+    fs::path fresh = scratch.path() / "new" / "dir" / "settings.reg";
     result = run({"--settings", fresh.string(), "--set", "probe:v=hex:05", tree.string()});
     ASSERT_EQ(0, result.status) << result.err;
     EXPECT_EQ(header + "[HKEY_CURRENT_USER\\Software\\disclist\\probe]\r\n\"v\"=hex:05\r\n\r\n",
@@ -259,8 +259,8 @@ TEST_F(EndToEnd, TheDefaultSettingsFileFollowsXdgConfigHomeElseHome) {
     const char *oldXdg = std::getenv("XDG_CONFIG_HOME");
     const char *oldHome = std::getenv("HOME");
     std::string savedXdg = oldXdg ? oldXdg : "", savedHome = oldHome ? oldHome : "";
-    fs::path xdg = scratch.path / "xdg";
-    fs::path home = scratch.path / "home";
+    fs::path xdg = scratch.path() / "xdg";
+    fs::path home = scratch.path() / "home";
 
     setenv("XDG_CONFIG_HOME", xdg.c_str(), 1);
     DisclistRun result = run({"--set", "probe:v=dword:00000001", tree.string()});

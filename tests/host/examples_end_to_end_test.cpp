@@ -4,7 +4,7 @@
 // in scan order.
 #include "host/json_reader.h"
 #include "host/run_disclist.h"
-#include "host/scratch_directory.h"
+#include "support/scratch_directory.h"
 
 #include <gtest/gtest.h>
 
@@ -24,7 +24,7 @@ TEST(ExamplesEndToEnd, RenamersThenQuorrelRenameAndNumberTheSampleTree) {
         runDisclist({"--settings", (examples / "demo-settings.reg").string(), "--no-save",
                      "--plugin", "brenvo", "--plugin", "tesmer", "--plugin", "quorrel", "--format",
                      "json", (examples / "music").string()},
-                    scratch.path);
+                    scratch.path());
     ASSERT_EQ(0, result.status) << result.err;
     JsonValue listing;
     ASSERT_TRUE(JsonReader::parse(result.out, &listing)) << result.out;

@@ -1,7 +1,7 @@
 // The scan, in process: records as the plug-ins expect them.
 #include "scan.h"
 
-#include "host/scratch_directory.h"
+#include "support/scratch_directory.h"
 
 #include <gtest/gtest.h>
 
@@ -33,14 +33,14 @@ TEST(Scan, EveryDirectoryBecomesAListingInTheOrderItsDirectoryYields) {
     ScannedTree tree;
     std::vector<std::string> warnings;
     std::string error;
-    ASSERT_TRUE(scanTree(scratch.path.string(), &tree, &warnings, &error)) << error;
+    ASSERT_TRUE(scanTree(scratch.path().string(), &tree, &warnings, &error)) << error;
     EXPECT_TRUE(warnings.empty());
 
     const FileList *root = tree.root();
     ASSERT_EQ(3u, root->count);
     // The order is the directory's own, whatever it is.
     std::vector<std::string> expected;
-    for (const auto &item : fs::directory_iterator(scratch.path / "Album"))
+    for (const auto &item : fs::directory_iterator(scratch.path() / "Album"))
         expected.push_back(item.path().filename().string());
     const FileEntry *album = findEntry(root, "Album");
     ASSERT_NE(nullptr, album);
@@ -75,8 +75,8 @@ TEST(Scan, AMissingDirectoryOrAFileIsAnError) {
     ScannedTree tree;
     std::vector<std::string> warnings;
     std::string error;
-    EXPECT_FALSE(scanTree((scratch.path / "nothing").string(), &tree, &warnings, &error));
-    EXPECT_EQ("no such directory: " + (scratch.path / "nothing").string(), error);
+    EXPECT_FALSE(scanTree((scratch.path() / "nothing").string(), &tree, &warnings, &error));
+    EXPECT_EQ("no such directory: " + (scratch.path() / "nothing").string(), error);
     EXPECT_FALSE(scanTree(file.string(), &tree, &warnings, &error));
     EXPECT_EQ("not a directory: " + file.string(), error);
 }
@@ -88,7 +88,7 @@ TEST(Scan, LongNamesAreCutOnACharacterBoundaryAndKeepTheirListing) {
     ScannedTree tree;
     std::vector<std::string> warnings;
     std::string error;
-    ASSERT_TRUE(scanTree(scratch.path.string(), &tree, &warnings, &error)) << error;
+    ASSERT_TRUE(scanTree(scratch.path().string(), &tree, &warnings, &error)) << error;
     ASSERT_EQ(1u, tree.root()->count);
     const FileEntry &entry = tree.root()->entries[0];
     EXPECT_EQ(std::string(63, 'd'), entry.name);
@@ -127,13 +127,13 @@ TEST(Scan, CopyEntryNameNeverSplitsACharacter) {
 TEST(Scan, SymbolicLinksAreListedButNotFollowed) {
     ScratchDirectory scratch("scan-links");
     scratch.file("target.txt", 2000);
-    fs::create_symlink("target.txt", scratch.path / "to-file");
-    fs::create_directory_symlink(".", scratch.path / "loop"); // would never end if followed
-    fs::create_symlink("nowhere", scratch.path / "dangling");
+    fs::create_symlink("target.txt", scratch.path() / "to-file");
+    fs::create_directory_symlink(".", scratch.path() / "loop"); // would never end if followed
+    fs::create_symlink("nowhere", scratch.path() / "dangling");
     ScannedTree tree;
     std::vector<std::string> warnings;
     std::string error;
-    ASSERT_TRUE(scanTree(scratch.path.string(), &tree, &warnings, &error)) << error;
+    ASSERT_TRUE(scanTree(scratch.path().string(), &tree, &warnings, &error)) << error;
     EXPECT_EQ(4u, tree.root()->count);
     for (const char *name : {"to-file", "loop", "dangling"}) {
         const FileEntry *link = findEntry(tree.root(), name);

@@ -5,7 +5,7 @@
 #include "settings_file.h"
 #include "settings_text.h"
 
-#include "host/scratch_directory.h"
+#include "support/scratch_directory.h"
 
 #include <gtest/gtest.h>
 
@@ -82,7 +82,7 @@ TEST_F(SettingsFileTest, TheFileRoundTripsByteForByteThroughTheRegistry) {
     EXPECT_EQ(256u, size);
     EXPECT_EQ(BYTE(255 * 13), data[255]);
 
-    fs::path out = scratch.path / "out.reg";
+    fs::path out = scratch.path() / "out.reg";
     ASSERT_TRUE(saveSettingsFile(out.string(), &error)) << error;
     EXPECT_EQ(text, readAll(out));
 }
@@ -95,7 +95,7 @@ TEST_F(SettingsFileTest, AnExportInAnotherOrderOfKeysComesBackComplete) {
                                           "[HKEY_CURRENT_USER\\A\\D]\n\"3\"=\"three\"\n");
     std::string error;
     ASSERT_TRUE(loadSettingsFile(in.string(), &error)) << error;
-    fs::path out = scratch.path / "out.reg";
+    fs::path out = scratch.path() / "out.reg";
     ASSERT_TRUE(saveSettingsFile(out.string(), &error)) << error;
     EXPECT_EQ("Windows Registry Editor Version 5.00\r\n\r\n"
               "[HKEY_CURRENT_USER\\A\\B]\r\n\"1\"=dword:00000001\r\n\r\n"
@@ -126,7 +126,7 @@ TEST_F(SettingsFileTest, SavingCreatesTheDirectoryAndLeavesNoTemporaryFile) {
     value.data = {1, 0, 0, 0};
     std::string error;
     ASSERT_TRUE(storeRegistryValue("Software\\disclist\\quorrel", value, &error)) << error;
-    fs::path file = scratch.path / "new" / "deeper" / "settings.reg";
+    fs::path file = scratch.path() / "new" / "deeper" / "settings.reg";
     ASSERT_TRUE(saveSettingsFile(file.string(), &error)) << error;
     EXPECT_EQ("Windows Registry Editor Version 5.00\r\n\r\n"
               "[HKEY_CURRENT_USER\\Software\\disclist\\quorrel]\r\n"
@@ -139,7 +139,7 @@ TEST_F(SettingsFileTest, SavingCreatesTheDirectoryAndLeavesNoTemporaryFile) {
 }
 
 TEST_F(SettingsFileTest, AMissingFileLoadsNothingAndAnEmptyRegistryWritesNone) {
-    fs::path file = scratch.path / "missing.reg";
+    fs::path file = scratch.path() / "missing.reg";
     std::string error;
     EXPECT_TRUE(loadSettingsFile(file.string(), &error)) << error;
     EXPECT_TRUE(saveSettingsFile(file.string(), &error)) << error;
@@ -158,7 +158,7 @@ TEST_F(SettingsFileTest, AFileThatCannotBeReplacedGivesAnErrorAndStaysWhole) {
     scratch.file("blocked.reg/inside", 1);
     EXPECT_FALSE(saveSettingsFile(blocked.string(), &error));
     EXPECT_NE(error.find("blocked.reg"), std::string::npos) << error;
-    auto entries = std::distance(fs::directory_iterator(scratch.path), fs::directory_iterator());
+    auto entries = std::distance(fs::directory_iterator(scratch.path()), fs::directory_iterator());
     EXPECT_EQ(1, entries);
 }
 

@@ -6,6 +6,7 @@
 #include "scratch_file.h"
 #include "support/listing_builder.h"
 #include "support/plugin_module.h"
+#include "support/scratch_directory.h"
 #include "support/scratch_key.h"
 
 #include <gtest/gtest.h>
@@ -70,7 +71,7 @@ class Brenvo : public ::testing::Test {
   protected:
     PluginModule plugin{"brenvo"};
     ScratchKey key{"brenvo"};
-    ScratchDirectory directory;
+    ScratchDirectory directory{"brenvo"};
     FileFilterInfo info{};
     bool initialized = false;
 

@@ -54,7 +54,7 @@ TEST_F(Brenvo, OutcomeOfOneFile) {
     };
     initializeWith(allFields, streamTexts);
     for (const OutcomeCase &c : cases) {
-        ScratchDirectory folder;
+        ScratchDirectory folder{"brenvo-entry"};
         if (c.exists) folder.write("entry.mp3", c.file);
         Listing listing;
         listing.file("entry.mp3");

@@ -3,37 +3,9 @@
 #include <string.h>
 
 #include <algorithm>
-#include <atomic>
-#include <chrono>
-#include <fstream>
-
-namespace fs = std::filesystem;
-
-ScratchDirectory::ScratchDirectory() {
-    static std::atomic<unsigned> counter{0};
-    auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-    for (;;) {
-        path_ = fs::temp_directory_path() /
-                ("disclist-test-" + std::to_string(stamp) + "-" + std::to_string(counter++));
-        if (fs::create_directory(path_)) break;
-    }
-}
-
-ScratchDirectory::~ScratchDirectory() {
-    std::error_code ignored;
-    fs::remove_all(path_, ignored);
-}
-
-fs::path ScratchDirectory::write(const std::string &name, const Bytes &bytes) const {
-    fs::path file = path_ / fs::path(name);
-    fs::create_directories(file.parent_path());
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char *>(bytes.data()), std::streamsize(bytes.size()));
-    return file;
-}
 
 OpenedBytes::OpenedBytes(const Bytes &bytes) {
-    fs::path path = directory_.write("file.bin", bytes);
+    std::filesystem::path path = directory_.write("file.bin", bytes);
     file_ = fopen(path.string().c_str(), "rb");
 }
 

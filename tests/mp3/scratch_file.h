@@ -1,30 +1,16 @@
 // Files that a test writes byte by byte and hands to the readers opened "rb", removed when the
-// test is done.
+// test is done, and the helpers that build their bytes.
 #pragma once
+
+#include "support/scratch_directory.h"
 
 #include <stdint.h>
 #include <stdio.h>
 
-#include <filesystem>
 #include <string>
 #include <vector>
 
 typedef std::vector<uint8_t> Bytes;
-
-// A fresh, empty directory under the system's temporary directory, removed with its contents.
-class ScratchDirectory {
-  public:
-    ScratchDirectory();
-    ~ScratchDirectory();
-    ScratchDirectory(const ScratchDirectory &) = delete;
-    ScratchDirectory &operator=(const ScratchDirectory &) = delete;
-    const std::filesystem::path &path() const { return path_; }
-    // Writes bytes into the file name (which may hold subdirectories, made as needed).
-    std::filesystem::path write(const std::string &name, const Bytes &bytes) const;
-
-  private:
-    std::filesystem::path path_;
-};
 
 // One scratch file holding bytes, opened "rb" for as long as it lives.
 class OpenedBytes {
@@ -36,7 +22,7 @@ class OpenedBytes {
     FILE *file() const { return file_; }
 
   private:
-    ScratchDirectory directory_;
+    ScratchDirectory directory_{"bytes"};
     FILE *file_ = nullptr;
 };
 

@@ -1,7 +1,7 @@
 // tesmer as a user runs it: disclist, as a separate process, over a copy of the example tree.
 #include "host/json_reader.h"
 #include "host/run_disclist.h"
-#include "support/temp_dir.h"
+#include "support/scratch_directory.h"
 
 #include <gtest/gtest.h>
 
@@ -43,10 +43,10 @@ void collect(const JsonValue &entries, const std::string &prefix,
 }
 
 TEST(TesmerThroughDisclist, RenamesTheOggFilesOfARealTree) {
-    TempDir scratch("tesmer-disclist");
+    ScratchDirectory scratch("tesmer-disclist");
     ForgetTesmerSettings forget;
     const fs::path examples = fs::path(DISCLIST_SOURCE_DIR) / "examples" / "music";
-    const fs::path tree = scratch.root / "music";
+    const fs::path tree = scratch.path() / "music";
     const char *files[] = {"cave_song.ogg",
                            "fire.ogg",
                            "blank_title.ogg",
@@ -58,13 +58,13 @@ TEST(TesmerThroughDisclist, RenamesTheOggFilesOfARealTree) {
         fs::create_directories((tree / file).parent_path());
         fs::copy_file(examples / file, tree / file);
     }
-    const std::string settings = (scratch.root / "settings.reg").string();
+    const std::string settings = (scratch.path() / "settings.reg").string();
     // The directory is given with a trailing separator, as a user may type it.
     DisclistRun result = runDisclist({"--settings", settings, "--no-save", "--plugin", "tesmer",
                                       "--set", "tesmer:enabled=dword:00000001", "--set",
                                       "tesmer:commstring=\"%duration% %bitrate%\"", "--format",
                                       "json", tree.string() + char(fs::path::preferred_separator)},
-                                     scratch.root);
+                                     scratch.path());
     ASSERT_EQ(result.status, 0) << result.err;
     JsonValue listing;
     ASSERT_TRUE(JsonReader::parse(result.out, &listing)) << result.out;

@@ -5,8 +5,8 @@
 #include "ogg/ogg_builder.h"
 #include "support/listing_builder.h"
 #include "support/plugin_module.h"
+#include "support/scratch_directory.h"
 #include "support/scratch_key.h"
-#include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
 
@@ -31,7 +31,7 @@ class Tesmer : public ::testing::Test {
   protected:
     PluginModule plugin{"tesmer"};
     ScratchKey key{"tesmer"};
-    TempDir dir{"tesmer"};
+    ScratchDirectory dir{"tesmer"};
     FileFilterInfo info{};
     bool initialized = false;
     static constexpr char separator = static_cast<char>(std::filesystem::path::preferred_separator);
@@ -53,10 +53,10 @@ class Tesmer : public ::testing::Test {
         initialized = true;
     }
     std::string write(const std::string &relative, const Bytes &bytes) {
-        return dir.write(relative, bytes);
+        return dir.write(relative, bytes).string();
     }
     FileList *run(FileList *list, const std::string &path, uint32_t passA = 0, uint32_t passB = 0) {
         return plugin.execute(&info, list, passA, passB, path.c_str());
     }
-    FileList *run(FileList *list) { return run(list, dir.path()); }
+    FileList *run(FileList *list) { return run(list, dir.path().string()); }
 };

@@ -149,7 +149,7 @@ TEST_F(Tesmer, SubdirectoriesAreWalkedWhereverThereIsAListing) {
     root.directory("flagless", false).file("f.ogg");
     Listing empty;
     FileList *list = root.finish();
-    EXPECT_EQ(run(list, dir.path(), 0x12345678u, 0x9abcdef0u), list);
+    EXPECT_EQ(run(list, dir.path().string(), 0x12345678u, 0x9abcdef0u), list);
     FileList *c = a.entries[0].children->entries[0].children;
     EXPECT_STREQ(c->entries[0].name, "Deep");
     EXPECT_STREQ(c->entries[0].comment, "3:36");
@@ -166,7 +166,7 @@ TEST_F(Tesmer, SubdirectoriesAreWalkedWhereverThereIsAListing) {
 TEST_F(Tesmer, PathsAreJoinedWithOneSeparatorBeforeAFilesName) {
     start("%title%");
     // A directory path of 210 characters, so that its files' names fit the 63 of an entry.
-    std::string base = dir.path();
+    std::string base = dir.path().string();
     std::string longDir = base + separator + std::string(210 - base.size() - 1, 'd');
     ASSERT_EQ(longDir.size(), 210u);
     const std::string withSeparator = longDir + separator;          // 211 characters

@@ -1,6 +1,6 @@
 #include "ogg/ogg_builder.h"
 #include "ogg/vorbis_reader.h"
-#include "support/temp_dir.h"
+#include "support/scratch_directory.h"
 
 #include <gtest/gtest.h>
 
@@ -14,11 +14,11 @@ namespace {
 
 class VorbisInfo : public ::testing::Test {
   protected:
-    TempDir dir{"vorbis"};
+    ScratchDirectory dir{"vorbis"};
     int serial = 0;
 
     std::string store(const Bytes &file) {
-        return dir.write("file" + std::to_string(++serial) + ".ogg", file);
+        return dir.write("file" + std::to_string(++serial) + ".ogg", file).string();
     }
     VorbisRead read(const Bytes &file) { return readVorbisFile(store(file)); }
     // A file of `size` bytes: the given start, then zeros (sparse where the file system allows).
@@ -61,7 +61,7 @@ TEST_F(VorbisInfo, WorkedExampleEstimatedFromTheFileSize) {
 }
 
 TEST_F(VorbisInfo, FileThatCannotBeOpenedLeavesTheOutputs) {
-    for (const std::string &path : {(dir.root / "missing.ogg").string(), dir.path()}) {
+    for (const std::string &path : {(dir.path() / "missing.ogg").string(), dir.path().string()}) {
         SCOPED_TRACE(path);
         VorbisRead got = readVorbisFile(path);
         EXPECT_EQ(got.result, 0);
