@@ -129,18 +129,7 @@ TEST_P(RenamerDialog, TemplateIsTheDialogAsDesigned) {
     EXPECT_EQ(dialog.caption, r.caption);
     EXPECT_EQ(dialog.pointSize, 8);
     EXPECT_EQ(dialog.typeface, "MS Sans Serif");
-    ASSERT_EQ(dialog.controls.size(), std::size(expected));
-    for (size_t i = 0; i < std::size(expected); ++i) {
-        const TemplateControl &want = expected[i];
-        const TemplateControl &got = dialog.controls[i];
-        SCOPED_TRACE("control " + std::to_string(i + 1) + ", id " + std::to_string(want.id));
-        EXPECT_EQ(got.id, want.id);
-        EXPECT_EQ(got.kind, want.kind);
-        EXPECT_EQ(got.text, want.text);
-        EXPECT_EQ(got.style, want.style);
-        EXPECT_EQ((std::vector<int>{got.x, got.y, got.width, got.height}),
-                  (std::vector<int>{want.x, want.y, want.width, want.height}));
-    }
+    expectControls(dialog, expected);
 }
 
 TEST_P(RenamerDialog, FirstRunIsSwitchedOffUntilTheBoxIsTicked) {

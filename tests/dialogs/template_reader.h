@@ -10,6 +10,8 @@
 
 #include <windows.h>
 
+#include <gtest/gtest.h>
+
 #include <string>
 #include <vector>
 
@@ -132,4 +134,22 @@ inline bool readDialog101(HMODULE module, TemplateDialog *dialog) {
         dialog->controls.push_back(control);
     }
     return in.ok;
+}
+
+// Compares the template's controls with the expected ones, control by control in template
+// order (which is also the tab order).
+template <size_t count>
+void expectControls(const TemplateDialog &dialog, const TemplateControl (&expected)[count]) {
+    ASSERT_EQ(dialog.controls.size(), count);
+    for (size_t i = 0; i < count; ++i) {
+        const TemplateControl &want = expected[i];
+        const TemplateControl &got = dialog.controls[i];
+        SCOPED_TRACE("control " + std::to_string(i + 1) + ", id " + std::to_string(want.id));
+        EXPECT_EQ(got.id, want.id);
+        EXPECT_EQ(got.kind, want.kind);
+        EXPECT_EQ(got.text, want.text);
+        EXPECT_EQ(got.style, want.style);
+        EXPECT_EQ((std::vector<int>{got.x, got.y, got.width, got.height}),
+                  (std::vector<int>{want.x, want.y, want.width, want.height}));
+    }
 }
