@@ -1,5 +1,6 @@
 #include "mp3/id3v1.h"
 
+#include "reader_fields.h"
 #include "scratch_file.h"
 
 #include <gtest/gtest.h>
@@ -27,15 +28,6 @@ Bytes withTag(const std::string &title, const std::string &artist, const std::st
     putBytes(file, file.size(), tag);
     return file;
 }
-
-struct Fields {
-    char title[128], artist[128], album[128], year[128];
-    int32_t track;
-    Fields() {
-        for (char *field : {title, artist, album, year}) memset(field, '#', 128), field[127] = 0;
-        track = -99;
-    }
-};
 
 struct TagCase {
     const char *what;

@@ -1,5 +1,6 @@
 #include "mp3/id3v2.h"
 
+#include "reader_fields.h"
 #include "scratch_file.h"
 
 #include <gtest/gtest.h>
@@ -63,15 +64,6 @@ Bytes tag(uint8_t major, uint8_t flags, const Bytes &frames, Bytes sizeBytes = {
 
 // Audio bytes that follow the tag and must never show up in a field.
 const Bytes audio = Bytes(64, 'Z');
-
-struct Fields {
-    char title[128], artist[128], album[128], year[128];
-    int32_t track;
-    Fields() {
-        for (char *field : {title, artist, album, year}) memset(field, '#', 128), field[127] = 0;
-        track = -99;
-    }
-};
 
 struct TagCase {
     const char *what;
